@@ -2,9 +2,9 @@
 #include "ExportDates.h"
 #include "ExportFile.h"
 #include "ExportFileName.h"
-#include "ResultsFakes.h"
+#include "support/ResultsFakes.h"
 #include "SubjectsTable.h"
-#include "TestData.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 

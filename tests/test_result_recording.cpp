@@ -1,5 +1,5 @@
 #include "ResultRecording.h"
-#include "RunHarness.h"
+#include "support/RunHarness.h"
 #include "SubjectsTable.h"
 #include "SubjectsTableListener.h"
 

@@ -1,7 +1,7 @@
 #include "ExportFile.h"
 #include "ResultRecording.h"
 #include "ResultsCommands.h"
-#include "ResultsFakes.h"
+#include "support/ResultsFakes.h"
 #include "SubjectsTable.h"
 #include "SubjectsTableListener.h"
 

@@ -1,5 +1,5 @@
-#include "RunHarness.h"
-#include "TestData.h"
+#include "support/RunHarness.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 

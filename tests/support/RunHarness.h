@@ -1,13 +1,10 @@
 #pragma once
 
-#include "BeepSink.h"
 #include "EditionProfile.h"
-#include "MillisecondClock.h"
+#include "FakeRunPorts.h"
 #include "ResultRecording.h"
 #include "ResultsCommands.h"
 #include "ResultsFakes.h"
-#include "RunConfiguration.h"
-#include "RunView.h"
 #include "SubjectsTable.h"
 #include "TestRun.h"
 
@@ -15,59 +12,9 @@
 
 namespace korvel::testing {
 
-// The parts of a run nobody looks at in these tests, and the operator's panel.
-class Silence : public BeepSink {
-public:
-    void playStationBeep(std::uint32_t) override {}
-    void playAlert() override {}
-};
-
-class NoDisplay : public RunView {
-public:
-    void showRunStarted(const TestRun&) override {}
-    void showBeep(const TestRun&) override {}
-    void showCone(const TestRun&) override {}
-    void showDistance(const TestRun&) override {}
-    void showSpeed(const TestRun&) override {}
-    void showRecoveryBegun(const TestRun&) override {}
-    void showRecoveryTick(const TestRun&) override {}
-    void showEffortBegun(const TestRun&) override {}
-    void showTime(const TestRun&) override {}
-    void showStopped(const TestRun&) override {}
-    void showReset(const TestRun&) override {}
-};
-
-class NoTimers : public RunTicks {
-public:
-    void switchTicks(TickSet) override {}
-};
-
-class Panel : public RunConfiguration {
-public:
-    std::optional<TestMode> testMode() const override { return mode; }
-    int initialPeriod() const override { return period; }
-    bool warmUpOption() const override { return warmUp; }
-
-    std::optional<TestMode> mode;
-    int period = 1;
-    bool warmUp = false;
-};
-
-// Both clocks read one millisecond count that only moves when the test says so.
-class SteppedClocks : public MillisecondClock, public WallClock {
-public:
-    explicit SteppedClocks(LocalTime origin) : origin_(origin) {}
-    std::uint32_t nowMs() override { return ms; }
-    LocalTime localNow() override { return origin_ + std::chrono::milliseconds(ms); }
-
-    std::uint32_t ms = 0;
-
-private:
-    LocalTime origin_;
-};
-
-// The real engine wired to the real results side. Ticks arrive every 10 ms (station,
-// recovery) and every 100 ms (chronometer), as the timers deliver them.
+// The real engine wired to the real results side, with clocks that only move when the test
+// says so. Ticks arrive every 10 ms (station, recovery) and every 100 ms (chronometer), as
+// the timers deliver them.
 class RunHarness {
 public:
     static constexpr std::uint32_t kTickMs = 10;
@@ -75,7 +22,6 @@ public:
 
     explicit RunHarness(SportEdition edition, LocalTime startedAt = localTime(2015, 3, 14, 18, 30))
         : profile(profileFor(edition))
-        , clocks(startedAt)
         , table(SubjectsTable::forEdition(profile))
         , commands({.editionTitle = profile.editionTitle,
                     .baseDirectory = "/korvel",
@@ -90,6 +36,7 @@ public:
                         .configuration = panel,
                         .subjects = commands})
     {
+        clocks.wallOrigin = startedAt;
     }
 
     void choose(TestMode mode, int initialPeriod, bool warmUp)
@@ -102,8 +49,8 @@ public:
     // Lets time pass up to the given moment, delivering every tick that falls due.
     void runUntil(std::uint32_t ms)
     {
-        while (clocks.ms + kTickMs <= ms) {
-            clocks.ms += kTickMs;
+        while (clocks.now + kTickMs <= ms) {
+            clocks.now += kTickMs;
             const TickSet ticks = run.ticks();
             if (ticks.station) {
                 run.stationTick();
@@ -111,7 +58,7 @@ public:
             if (ticks.recovery) {
                 run.recoveryTick();
             }
-            if (ticks.chrono && clocks.ms % kChronoTickMs == 0) {
+            if (ticks.chrono && clocks.now % kChronoTickMs == 0) {
                 run.chronoTick();
             }
         }
@@ -121,7 +68,7 @@ public:
     void runUntilTrue(Condition done)
     {
         while (!done()) {
-            runUntil(clocks.ms + kTickMs);
+            runUntil(clocks.now + kTickMs);
         }
     }
 
@@ -129,11 +76,11 @@ public:
     void press(int row) { recordResult(table, row, run.reading()); }
 
     EditionProfile profile;
-    SteppedClocks clocks;
-    Silence sound;
-    NoDisplay view;
-    NoTimers timers;
-    Panel panel;
+    FakeClocks clocks;
+    RecordingSink sound{clocks};
+    RecordingView view;
+    RecordingTicks timers;
+    FakeConfiguration panel;
     SubjectsTable table;
     FakeDialogs dialogs;
     FakeWriter writer;
