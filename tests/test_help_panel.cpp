@@ -17,10 +17,7 @@ const char* const kPictures[] = {"ImageHlp_Futbol", "ImageHlp_Basket", "ImageHlp
 // A stand-in for the main window: its client area and one button of its button row.
 class HelpPanelTest : public testing::Test {
 protected:
-    explicit HelpPanelTest(SportEdition edition = SportEdition::Basket) : panel(new HelpPanel(edition, &window))
-    {
-        window.resize(826, 592);
-    }
+    HelpPanelTest() : panel(new HelpPanel(SportEdition::Basket, &window)) { window.resize(826, 592); }
 
     QLabel* picture(const char* name) const { return panel->findChild<QLabel*>(name); }
     QPlainTextEdit* memo() const { return panel->findChild<QPlainTextEdit*>("Memo1"); }

@@ -194,7 +194,7 @@ void drawLegend(QPainter& painter, const QRectF& area, const CircuitLayout& layo
             x = writeAt(x + 31, firstRow, movementName(movement)) + 18;
         }
         drawCone(painter, QPointF(area.left() + 20, secondRow), 1);
-        writeAt(area.left() + 34, secondRow, QStringLiteral("Cono de salida y llegada"));
+        writeAt(area.left() + 34, secondRow, QStringLiteral("Cono de salida"));
         return;
     }
     drawCone(painter, QPointF(area.left() + 20, firstRow), 1);

@@ -1,8 +1,8 @@
 #include "CourtSurface.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
