@@ -1,7 +1,8 @@
 #include "CircuitDiagram.h"
 
 #include "CircuitLayout.h"
-#include "CourtSurface.h"
+#include "ConeLayout.h"
+#include "CourtDrawing.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -167,12 +168,12 @@ QPointF besideLeg(QPointF from, QPointF to, const QString& caption, QPointF circ
     return middle + normal * (extentAcross / 2 + 3);
 }
 
-QColor legColor(const CircuitLayout& layout, const CourtSurface& surface, std::size_t leg)
+QColor legColor(const CircuitLayout& layout, Court court, std::size_t leg)
 {
-    return layout.movements.empty() ? surface.pathColor() : movementColor(layout.movements[leg]);
+    return layout.movements.empty() ? circuitInk(court) : movementColor(layout.movements[leg]);
 }
 
-void drawLegend(QPainter& painter, const QRectF& area, const CircuitLayout& layout, const CourtSurface& surface)
+void drawLegend(QPainter& painter, const QRectF& area, const CircuitLayout& layout, Court court)
 {
     painter.setPen(QPen(QColor(200, 200, 200), 1));
     painter.drawLine(area.topLeft() + QPointF(6, 0), area.topRight() - QPointF(6, 0));
@@ -200,7 +201,7 @@ void drawLegend(QPainter& painter, const QRectF& area, const CircuitLayout& layo
     drawCone(painter, QPointF(area.left() + 20, firstRow), 1);
     writeAt(area.left() + 34, firstRow, QStringLiteral("Cono de salida"));
     const double arrowLeft = area.left() + 132;
-    drawArrow(painter, QPointF(arrowLeft, firstRow), QPointF(arrowLeft + 26, firstRow), surface.pathColor());
+    drawArrow(painter, QPointF(arrowLeft, firstRow), QPointF(arrowLeft + 26, firstRow), circuitInk(court));
     writeAt(arrowLeft + 32, firstRow, QStringLiteral("Periodos impares"));
     writeAt(area.left() + 10, secondRow, QStringLiteral("Los periodos pares, en sentido contrario."));
 }
@@ -214,9 +215,8 @@ QImage circuitDiagram(Court court, QSize size, qreal devicePixelRatio)
     image.fill(Qt::white);
 
     const CircuitLayout& layout = circuitLayout(court);
-    const CourtSurface surface(court);
     const QRectF courtArea(0, 0, size.width(), size.height() - kLegendHeight);
-    const QRectF view = surface.view();
+    const QRectF view(QPointF(0, 0), kCourtPanelSize);
     const double scale = std::min(courtArea.width() / view.width(), courtArea.height() / view.height());
     const QPointF offset = courtArea.center() - view.center() * scale;
     const QTransform toCanvas = QTransform::fromTranslate(offset.x(), offset.y()).scale(scale, scale);
@@ -224,9 +224,11 @@ QImage circuitDiagram(Court court, QSize size, qreal devicePixelRatio)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.save();
     painter.setTransform(toCanvas);
-    surface.paint(painter);
-    painter.resetTransform();
+    painter.setClipRect(view);
+    paintCourt(painter, court);
+    painter.restore();
 
     std::vector<QPointF> cones;
     for (const QPointF& cone : layout.cones) {
@@ -238,7 +240,7 @@ QImage circuitDiagram(Court court, QSize size, qreal devicePixelRatio)
         const QPointF from = cones[leg];
         const QPointF to = cones[(leg + 1) % count];
         const QPointF unit = (to - from) / QLineF(from, to).length();
-        drawArrow(painter, from + unit * gap, to - unit * gap, legColor(layout, surface, leg));
+        drawArrow(painter, from + unit * gap, to - unit * gap, legColor(layout, court, leg));
     }
     // The captions go all on the legs or, if one leg is too short for that, all beside them.
     const auto legEnd = [&](std::size_t leg) { return cones[(leg + 1) % count]; };
@@ -260,7 +262,7 @@ QImage circuitDiagram(Court court, QSize size, qreal devicePixelRatio)
     for (std::size_t i = 0; i < count; ++i) {
         drawCone(painter, cones[i], static_cast<int>(i + 1));
     }
-    drawLegend(painter, QRectF(0, size.height() - kLegendHeight, size.width(), kLegendHeight), layout, surface);
+    drawLegend(painter, QRectF(0, size.height() - kLegendHeight, size.width(), kLegendHeight), layout, court);
     return image;
 }
 

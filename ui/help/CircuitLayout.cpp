@@ -1,17 +1,17 @@
 #include "CircuitLayout.h"
 
-#include <initializer_list>
+#include "ConeLayout.h"
+
+#include <QRectF>
 
 namespace korvel {
 namespace {
 
-// The court panel places its cone markers by their top-left corner; the diagrams work with
-// centres.
-std::vector<QPointF> centresOf(double markerSize, std::initializer_list<QPointF> topLefts)
+std::vector<QPointF> conesOf(Court court)
 {
     std::vector<QPointF> centres;
-    for (const QPointF& corner : topLefts) {
-        centres.push_back(corner + QPointF(markerSize / 2, markerSize / 2));
+    for (int cone = 0; cone < coneCount(court); ++cone) {
+        centres.push_back(QRectF(coneRect(court, cone)).center());
     }
     return centres;
 }
@@ -19,9 +19,7 @@ std::vector<QPointF> centresOf(double markerSize, std::initializer_list<QPointF>
 CircuitLayout footballCircuit()
 {
     CircuitLayout layout;
-    layout.cones = centresOf(9, {{249, 240}, {207, 168}, {248, 98}, {207, 26}, {126, 27}, {85, 98}, {125, 169},
-                                 {85, 240}, {125, 310}, {85, 381}, {125, 452}, {207, 453}, {248, 382},
-                                 {207, 311}});
+    layout.cones = conesOf(Court::Football);
     layout.legMetres.assign(layout.cones.size(), 9.15);
     return layout;
 }
@@ -29,8 +27,7 @@ CircuitLayout footballCircuit()
 CircuitLayout basketCircuit()
 {
     CircuitLayout layout;
-    layout.cones = centresOf(14, {{264, 236}, {264, 117}, {190, 38}, {158, 117}, {125, 38}, {53, 117}, {53, 236},
-                                  {53, 356}, {126, 435}, {158, 356}, {189, 435}, {264, 356}});
+    layout.cones = conesOf(Court::Basket);
     layout.legMetres.assign(layout.cones.size(), 8.0);
     return layout;
 }
@@ -38,9 +35,7 @@ CircuitLayout basketCircuit()
 CircuitLayout futsalCircuit()
 {
     CircuitLayout layout;
-    layout.cones = centresOf(12, {{275, 238}, {207, 193}, {274, 147}, {206, 87}, {114, 87}, {48, 147}, {114, 191},
-                                  {48, 238}, {114, 281}, {48, 329}, {114, 391}, {206, 391}, {274, 330},
-                                  {207, 282}});
+    layout.cones = conesOf(Court::FutSal);
     // The zigzags along the sides are 7 m; the legs round the two ends of the court are 8 m.
     layout.legMetres = {7, 7, 8, 8, 8, 7, 7, 7, 7, 8, 8, 8, 7, 7};
     return layout;
@@ -49,8 +44,7 @@ CircuitLayout futsalCircuit()
 CircuitLayout volleyCircuit()
 {
     CircuitLayout layout;
-    layout.cones = centresOf(12, {{264, 448}, {264, 310}, {206, 239}, {264, 167}, {264, 28}, {134, 63}, {53, 28},
-                                  {53, 167}, {111, 239}, {53, 310}, {53, 448}, {184, 414}});
+    layout.cones = conesOf(Court::Voley);
     // Up the right side facing the far end line, across it side-stepping, back down the left
     // side without turning round, and side-stepping again along the near end line.
     using enum Movement;

@@ -24,7 +24,8 @@ struct PositionMark {
 };
 
 // The circuit of cones of one court, in the coordinates of the main window's court panel
-// (332 × 489 pixels) so that the help diagram and the live court agree cone for cone.
+// (332 × 489 pixels): the cones are the court panel's, so the help diagram and the live court
+// agree cone for cone.
 struct CircuitLayout {
     std::vector<QPointF> cones;        // cone centres; cone 1, the start cone, first
     std::vector<double> legMetres;     // metres from each cone to the next (the last leg back to cone 1);
