@@ -51,12 +51,13 @@ void ResultsCommands::exportResults()
     const std::string bytes = exportFileBytes(
         buildExportLines(table, context_.editionTitle, now, context_.initialPeriod(), context_.initialSpeedText()));
 
+    const std::string baseDirectory = context_.baseDirectory();
     const std::optional<std::string> path = ports_.dialogs.askSavePath(
         {.title = kSaveTitle,
          .filter = kSaveFilter,
          .defaultSuffix = kSaveSuffix,
-         .initialFolder = exportFolder(context_.baseDirectory),
-         .proposedPath = exportFileName(context_.baseDirectory, context_.editionTitle, now)});
+         .initialFolder = exportFolder(baseDirectory),
+         .proposedPath = exportFileName(baseDirectory, context_.editionTitle, now)});
     if (!path) {
         return;
     }

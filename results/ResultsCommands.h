@@ -15,7 +15,7 @@ class WallClock;
 // What the export takes from the rest of the program, read when an export runs.
 struct ExportContext {
     std::string editionTitle;
-    std::string baseDirectory;                       // the "Export" folder lies inside it
+    std::function<std::string()> baseDirectory;      // the "Export" folder lies inside it
     std::function<int()> initialPeriod;              // the configuration panel's period value
     std::function<std::string()> initialSpeedText;   // the speed label captured at the last start
 };

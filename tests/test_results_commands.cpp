@@ -46,7 +46,7 @@ protected:
     FakeWriter writer;
     FixedWallClock clock{localTime(2015, 3, 14, 18, 30)};
     ResultsCommands commands{{.editionTitle = "KORVEL-Basket 2.0",
-                              .baseDirectory = "/home/coach/korvel",
+                              .baseDirectory = [] { return std::string("/home/coach/korvel"); },
                               .initialPeriod = [] { return 3; },
                               .initialSpeedText = [] { return std::string("5,4"); }},
                              {.table = table, .dialogs = dialogs, .writer = writer, .wallClock = clock}};

@@ -24,7 +24,7 @@ public:
         : profile(profileFor(edition))
         , table(SubjectsTable::forEdition(profile))
         , commands({.editionTitle = profile.editionTitle,
-                    .baseDirectory = "/korvel",
+                    .baseDirectory = [] { return std::string("/korvel"); },
                     .initialPeriod = [this] { return panel.period; },
                     .initialSpeedText = [this] { return run.initialSpeedText(); }},
                    {.table = table, .dialogs = dialogs, .writer = writer, .wallClock = clocks})
