@@ -1,5 +1,6 @@
 #include "ConfigurationPanel.h"
 
+#include "FlatLabels.h"
 #include "FlatRadioButton.h"
 #include "PeriodField.h"
 #include "PickList.h"
@@ -7,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -28,7 +30,6 @@ constexpr QRect kPeriodField(25, 4, 40, 26);
 constexpr QRect kSpeedHeading(310, 90, 103, 16);
 constexpr QRect kSpeedBox(317, 0, 96, 29);
 
-const QColor kHeadingGrey(128, 128, 128);
 const QColor kBoxSilver(192, 192, 192);
 const QColor kSpeedGreen(0, 128, 0);
 const QColor kOptionDot = toQColor(5411654);
@@ -42,14 +43,6 @@ QRect hungBelow(const QRect& heading, QRect box)
     return box;
 }
 
-QFont arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 void paintBackground(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();
@@ -58,16 +51,10 @@ void paintBackground(QWidget* widget, const QColor& color)
     widget->setAutoFillBackground(true);
 }
 
-QLabel* makeHeading(QWidget* parent, const char* name, const QString& caption)
+QLabel* makeNamedHeading(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* heading = new QLabel(caption, parent);
+    QLabel* heading = makeHeading(caption, parent);
     heading->setObjectName(QLatin1String(name));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setFont(arial(11));
-    paintBackground(heading, kHeadingGrey);
-    QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    heading->setPalette(palette);
     return heading;
 }
 
@@ -117,13 +104,13 @@ ConfigurationPanel::ConfigurationPanel(const EditionProfile& profile, QWidget* p
 
 void ConfigurationPanel::buildControls()
 {
-    title_ = makeHeading(this, "PanelConfigurar", QStringLiteral("Configurar medición"));
+    title_ = makeNamedHeading(this, "PanelConfigurar", QStringLiteral("Configurar medición"));
 
     const auto makeOption = [this](const char* name, const QString& caption) {
         auto* option = new FlatRadioButton(this);
         option->setObjectName(QLatin1String(name));
         option->setText(caption);
-        option->setFont(arial(15, true));
+        option->setFont(arialFont(15, true));
         option->setCaptionColor(toQColor(profile_.backColor));
         option->setMarkColors(Qt::black, kOptionDot, kOptionPressed);
         option->setMouseTracking(true);
@@ -143,7 +130,7 @@ void ConfigurationPanel::buildControls()
     warmUp_->setPalette(navyText);
     warmUp_->setChecked(true);
 
-    categoryHeading_ = makeHeading(this, "FlatPanel21", QStringLiteral("Categoría"));
+    categoryHeading_ = makeNamedHeading(this, "FlatPanel21", QStringLiteral("Categoría"));
     categoryBox_ = makeBox(this, "FlatPanel15");
     sexList_ = new PickList(categoryBox_);
     sexList_->setObjectName(QStringLiteral("ComboBoxSexo"));
@@ -157,26 +144,26 @@ void ConfigurationPanel::buildControls()
     categoryList_->setCurrentIndex(-1);
     for (PickList* list : {sexList_, categoryList_}) {
         list->setStyleSheet(kListStyle);
-        list->setFont(arial(11));
+        list->setFont(arialFont(11, false));
     }
 
-    periodHeading_ = makeHeading(this, "FlatPanel22", QStringLiteral("Periodo inicial"));
+    periodHeading_ = makeNamedHeading(this, "FlatPanel22", QStringLiteral("Periodo inicial"));
     periodBox_ = makeBox(this, "FlatPanel23");
     periodField_ = new PeriodField(periodBox_);
     periodField_->setObjectName(QStringLiteral("SpinEdit1"));
     periodField_->setStyleSheet(kFieldStyle);
-    periodField_->setFont(arial(13, true));
+    periodField_->setFont(arialFont(13, true));
 
-    speedHeading_ = makeHeading(this, "FlatPanel8", QStringLiteral("Velocidad inicial"));
-    speedBox_ = new QLabel(QStringLiteral("4,2 Km/h"), this);
+    speedHeading_ = makeNamedHeading(this, "FlatPanel8", QStringLiteral("Velocidad inicial"));
+    speedBox_ = new QLineEdit(QStringLiteral("4,2 Km/h"), this);
     speedBox_->setObjectName(QStringLiteral("LabelVelocidad"));
+    speedBox_->setReadOnly(true);
+    speedBox_->setFocusPolicy(Qt::NoFocus);
     speedBox_->setAlignment(Qt::AlignCenter);
-    speedBox_->setFrameShape(QFrame::Panel);
-    speedBox_->setFrameShadow(QFrame::Raised);
-    speedBox_->setFont(arial(15, true));
-    paintBackground(speedBox_, kBoxSilver);
+    speedBox_->setFont(arialFont(15, true));
     QPalette green = speedBox_->palette();
-    green.setColor(QPalette::WindowText, kSpeedGreen);
+    green.setColor(QPalette::Base, kBoxSilver);
+    green.setColor(QPalette::Text, kSpeedGreen);
     speedBox_->setPalette(green);
 
     // Until a mode is chosen only the title and the two options show.

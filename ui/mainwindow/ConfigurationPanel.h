@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 
 namespace korvel {
 
@@ -36,7 +37,7 @@ public:
     // While a test runs the period field and the two lists take no input.
     void setTestRunning(bool running);
     // The "Velocidad inicial" box, which the live display keeps up to date.
-    QLabel* speedBox() const { return speedBox_; }
+    QLineEdit* speedBox() const { return speedBox_; }
 
 signals:
     // A mode was chosen: the new-test command runs before the panel shows the mode's parts.
@@ -69,7 +70,7 @@ private:
     QFrame* periodBox_ = nullptr;
     PeriodField* periodField_ = nullptr;
     QLabel* speedHeading_ = nullptr;
-    QLabel* speedBox_ = nullptr;
+    QLineEdit* speedBox_ = nullptr;
 };
 
 }  // namespace korvel
