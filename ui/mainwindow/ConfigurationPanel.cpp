@@ -69,12 +69,20 @@ QFrame* makeBox(QWidget* parent, const char* name)
 }
 
 const QString kFieldStyle = QStringLiteral(
-    "background-color: rgb(238, 238, 238); border: 1px solid rgb(128, 128, 128); color: black;");
+    "QSpinBox { background-color: rgb(238, 238, 238); border: 1px solid rgb(128, 128, 128); color: black; }"
+    "QSpinBox::up-button, QSpinBox::down-button { background-color: rgb(221, 221, 221); width: 12px;"
+    " border-left: 1px solid rgb(128, 128, 128); }"
+    "QSpinBox::up-button { subcontrol-position: top right; border-bottom: 1px solid rgb(128, 128, 128); }"
+    "QSpinBox::down-button { subcontrol-position: bottom right; }"
+    "QSpinBox::up-arrow { image: url(:/mainwindow/arrow-up.svg); }"
+    "QSpinBox::down-arrow { image: url(:/mainwindow/arrow-down.svg); }");
 const QString kListStyle = QStringLiteral(
     "QComboBox { background-color: rgb(238, 238, 238); border: 1px solid rgb(128, 128, 128);"
     " color: black; padding-left: 3px; }"
     "QComboBox::drop-down { background-color: rgb(221, 221, 221); width: 14px;"
-    " border-left: 1px solid rgb(128, 128, 128); }");
+    " border-left: 1px solid rgb(128, 128, 128); }"
+    "QComboBox::down-arrow { image: url(:/mainwindow/arrow-down.svg); }");
+const QString kCheckStyle = QStringLiteral("QCheckBox { spacing: 1px; }");
 
 }  // namespace
 
@@ -128,6 +136,7 @@ void ConfigurationPanel::buildControls()
     QPalette navyText = warmUp_->palette();
     navyText.setColor(QPalette::WindowText, kNavy);
     warmUp_->setPalette(navyText);
+    warmUp_->setStyleSheet(kCheckStyle);
     warmUp_->setChecked(true);
 
     categoryHeading_ = makeNamedHeading(this, "FlatPanel21", QStringLiteral("Categoría"));
@@ -180,7 +189,8 @@ void ConfigurationPanel::placeControls()
     title_->setGeometry(kTitle);
     effortOption_->setGeometry(kEffortOption);
     repeatOption_->setGeometry(kRepeatOption);
-    warmUp_->setGeometry(kWarmUp);
+    // The caption's font may be wider than the one the design was made with: never cut it.
+    warmUp_->setGeometry(kWarmUp.adjusted(0, 0, std::max(0, warmUp_->sizeHint().width() - kWarmUp.width()), 0));
     categoryHeading_->setGeometry(kCategoryHeading);
     categoryBox_->setGeometry(hungBelow(kCategoryHeading, kCategoryBox));
     sexList_->setGeometry(kSexList);
