@@ -40,13 +40,19 @@ void EffectLabel::setDepth(int pixels)
     update();
 }
 
+void EffectLabel::setAlignment(Qt::Alignment alignment)
+{
+    alignment_ = alignment;
+    update();
+}
+
 void EffectLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font());
     const QRect box = rect();
-    const int flags = Qt::AlignCenter;
+    const int flags = static_cast<int>(alignment_);
     const auto drawAt = [&](int dx, int dy, const QColor& color) {
         painter.setPen(color);
         painter.drawText(box.translated(dx, dy), flags, text_);

@@ -27,6 +27,8 @@ public:
     QColor textColor() const { return color_; }
     void setEffectColors(const QColor& highlight, const QColor& shadow);
     void setDepth(int pixels);
+    // Centred by default; a title above other text wants its caption at the top.
+    void setAlignment(Qt::Alignment alignment);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +40,7 @@ private:
     QColor highlight_ = Qt::white;
     QColor shadow_ = Qt::black;
     int depth_ = 1;
+    Qt::Alignment alignment_ = Qt::AlignCenter;
 };
 
 }  // namespace korvel
