@@ -1,13 +1,33 @@
-#include <QApplication>
-#include <QWidget>
+#include "BuildConstants.h"
+#include "FontSubstitutes.h"
+#include "KorvelApplication.h"
+#include "PlaceholderMainWindow.h"
+#include "QtDesktopOpener.h"
+#include "TFormINI.h"
+
+#include <QMessageBox>
+
+#include <exception>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("KORVEL"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("KORVEL"));
-    window.resize(826, 592);
-    window.show();
-    return app.exec();
+    korvel::KorvelApplication app(argc, argv);
+    // Errors inside events are reported by the application and the program goes on; one that
+    // gets this far, such as a window that cannot be built, ends the program.
+    try {
+        QApplication::setApplicationDisplayName(QStringLiteral("KORVEL"));
+        korvel::installFontSubstitutes();
+        korvel::QtDesktopOpener opener;
+        korvel::TFormINI startup(opener, [] {
+            return std::make_unique<korvel::PlaceholderMainWindow>(korvel::build::kEdition);
+        });
+        QObject::connect(&startup, &korvel::TFormINI::mainWindowFinished, &app, &QCoreApplication::quit);
+        startup.show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        QMessageBox::information(nullptr, QStringLiteral("Information"),
+                                 QStringLiteral("5: ") + QString::fromUtf8(error.what()));
+        return 1;
+    }
 }
