@@ -1,14 +1,11 @@
-#include "BeepSink.h"
 #include "ConeMarker.h"
 #include "CourtPanel.h"
 #include "FlatButton.h"
 #include "LiveDisplay.h"
-#include "MillisecondClock.h"
 #include "ProgressGauge.h"
-#include "RunConfiguration.h"
-#include "RunSubjects.h"
 #include "StoredColors.h"
 #include "TestRun.h"
+#include "support/FakeRunPorts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,44 +18,8 @@
 namespace korvel {
 namespace {
 
-// Small stand-ins for the run's ports: time moves only when the test says so.
-struct FakeClock : MillisecondClock {
-    std::uint32_t now = 1000;
-    std::uint32_t nowMs() override { return now; }
-};
-
-struct FakeWallClock : WallClock {
-    LocalTime now{std::chrono::hours(24 * 365 * 45)};
-    LocalTime localNow() override { return now; }
-};
-
-struct SilentSink : BeepSink {
-    void playStationBeep(std::uint32_t) override {}
-    void playAlert() override {}
-};
-
-struct NoTicks : RunTicks {
-    void switchTicks(TickSet) override {}
-};
-
-struct FixedConfiguration : RunConfiguration {
-    std::optional<TestMode> mode = TestMode::EffortTest;
-    int period = 1;
-    bool warmUp = false;
-    std::optional<TestMode> testMode() const override { return mode; }
-    int initialPeriod() const override { return period; }
-    bool warmUpOption() const override { return warmUp; }
-};
-
-struct IgnoredSubjects : RunSubjects {
-    void activateNamedRows() override {}
-    void testStarted() override {}
-    void testStopped(const RunReading&) override {}
-    void confirmUnsavedResults() override {}
-};
-
 // The main window's share, reduced to the panels the display is given, at their places.
-class LiveDisplayTest : public testing::Test {
+class LiveDisplayTest : public ::testing::Test {
 protected:
     void build(SportEdition edition)
     {
@@ -74,7 +35,7 @@ protected:
         court->move(468, 79);
         display = std::make_unique<LiveDisplay>(profile, LivePanels{duration, speed, window.get(), speedBox, court});
         run = std::make_unique<TestRun>(
-            profile, RunPorts{clock, wallClock, sink, *display, ticks, configuration, subjects});
+            profile, RunPorts{clocks, clocks, sink, *display, ticks, configuration, subjects});
     }
 
     // Choosing a mode resets the run before the first start.
@@ -87,7 +48,7 @@ protected:
     void nextBeep()
     {
         const int interval = *intervalFor(run->profile().periodTable, run->currentPeriod());
-        clock.now = run->intervalStartMs() + static_cast<std::uint32_t>(interval) + 1;
+        clocks.now = run->intervalStartMs() + static_cast<std::uint32_t>(interval) + 1;
         run->stationTick();
     }
 
@@ -100,7 +61,7 @@ protected:
 
     void recoveryTickAt(int elapsedMs)
     {
-        clock.now = run->intervalStartMs() + static_cast<std::uint32_t>(elapsedMs);
+        clocks.now = run->intervalStartMs() + static_cast<std::uint32_t>(elapsedMs);
         run->recoveryTick();
     }
 
@@ -167,12 +128,11 @@ protected:
         return cones.front();
     }
 
-    FakeClock clock;
-    FakeWallClock wallClock;
-    SilentSink sink;
-    NoTicks ticks;
-    FixedConfiguration configuration;
-    IgnoredSubjects subjects;
+    testing::FakeClocks clocks;
+    testing::RecordingSink sink{clocks};
+    testing::RecordingTicks ticks;
+    testing::FakeConfiguration configuration;
+    testing::RecordingSubjects subjects;
     std::unique_ptr<QWidget> window;
     QLineEdit* speedBox = nullptr;
     CourtPanel* court = nullptr;
@@ -244,7 +204,7 @@ struct StartCase {
     const char* banner;
 };
 
-class RunStartTest : public LiveDisplayTest, public testing::WithParamInterface<StartCase> {};
+class RunStartTest : public LiveDisplayTest, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(RunStartTest, StartShowsTheEffortLook)
 {
@@ -272,7 +232,7 @@ TEST_P(RunStartTest, StartShowsTheEffortLook)
 }
 
 INSTANTIATE_TEST_SUITE_P(WarmUpOrNot, RunStartTest,
-                         testing::Values(StartCase{false, "Periodo de ESFUERZO"}, StartCase{true, "CALENTAMIENTO"}));
+                         ::testing::Values(StartCase{false, "Periodo de ESFUERZO"}, StartCase{true, "CALENTAMIENTO"}));
 
 TEST_F(LiveDisplayTest, BeepsMoveTheGaugeLapAndDistance)
 {
@@ -293,7 +253,7 @@ struct ConeCase {
     int effortPicture;
 };
 
-class ConeOrderTest : public LiveDisplayTest, public testing::WithParamInterface<ConeCase> {};
+class ConeOrderTest : public LiveDisplayTest, public ::testing::WithParamInterface<ConeCase> {};
 
 TEST_P(ConeOrderTest, ConesLightInRunningOrder)
 {
@@ -315,7 +275,7 @@ TEST_P(ConeOrderTest, ConesLightInRunningOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Editions, ConeOrderTest,
-    testing::Values(ConeCase{SportEdition::Basket, 0, {{1, 2}, {12, 1}, {13, 2}}, 2},
+    ::testing::Values(ConeCase{SportEdition::Basket, 0, {{1, 2}, {12, 1}, {13, 2}}, 2},
                     ConeCase{SportEdition::Basket, 1, {{1, 12}, {2, 11}, {12, 1}, {13, 12}}, 4},
                     ConeCase{SportEdition::Basket, 2, {{1, 2}, {2, 3}}, 2},
                     ConeCase{SportEdition::FutSal, 1, {{1, 14}, {14, 1}}, 4},
@@ -416,7 +376,7 @@ TEST_F(LiveDisplayTest, ChronometerTextReachesTheBox)
 {
     build(SportEdition::Basket);
     start();
-    wallClock.now += std::chrono::milliseconds(65'400);
+    clocks.now += 65'400;
     run->chronoTick();
     EXPECT_EQ(text("EditCrono"), "01:05");
 }
@@ -446,7 +406,7 @@ TEST_F(LiveDisplayTest, ResetBringsEverythingBackToRest)
     start();
     runWholePeriod();
     beeps(4);
-    wallClock.now += std::chrono::seconds(200);
+    clocks.now += 200'000;
     run->chronoTick();
     run->stop();
     run->newTest();
