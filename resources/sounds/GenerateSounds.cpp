@@ -2,6 +2,7 @@
 //   sonido.wav  the station beep: a loud, nearly square 437 Hz tone of 0.46 s with short
 //               fades, then a few milliseconds of silence; 5167 samples at 11025 Hz.
 //   alerta.wav  the recovery's warning: two short soft tones, falling, clearly unlike the beep.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>

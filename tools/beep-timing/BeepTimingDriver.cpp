@@ -1,4 +1,4 @@
-// Drives the real test run with real Qt timers and plays its beeps through the stream sink
+// Drives the real test run with the program's Qt ticks and plays its beeps through the stream sink
 // and, side by side on a second output, through a QSoundEffect started at the tick; then
 // finds the beeps in the recordings of both outputs and compares them with the schedule.
 //
@@ -12,9 +12,10 @@
 #include "EditionProfile.h"
 #include "ElapsedMillisecondClock.h"
 #include "MediaDevicesSoundCheck.h"
+#include "QtRunTicks.h"
+#include "QtWallClock.h"
 #include "RunConfiguration.h"
 #include "RunSubjects.h"
-#include "RunTicks.h"
 #include "RunView.h"
 #include "StreamBeepSink.h"
 #include "TestRun.h"
@@ -32,6 +33,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -76,46 +78,6 @@ public:
     std::optional<TestMode> testMode() const override { return TestMode::EffortTest; }
     int initialPeriod() const override { return 1; }
     bool warmUpOption() const override { return false; }
-};
-
-class SystemWallClock : public WallClock {
-public:
-    LocalTime localNow() override
-    {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        return LocalTime(std::chrono::duration_cast<std::chrono::milliseconds>(now));
-    }
-};
-
-// The run's three ticks on plain Qt timers, as a window would drive them.
-class TimerTicks : public RunTicks {
-public:
-    explicit TimerTicks(TestRun*& run)
-    {
-        station_.setInterval(10);
-        recovery_.setInterval(10);
-        chrono_.setInterval(100);
-        QObject::connect(&station_, &QTimer::timeout, [&run] { run->stationTick(); });
-        QObject::connect(&recovery_, &QTimer::timeout, [&run] { run->recoveryTick(); });
-        QObject::connect(&chrono_, &QTimer::timeout, [&run] { run->chronoTick(); });
-    }
-    void switchTicks(TickSet ticks) override
-    {
-        set(station_, ticks.station);
-        set(recovery_, ticks.recovery);
-        set(chrono_, ticks.chrono);
-    }
-
-private:
-    static void set(QTimer& timer, bool on)
-    {
-        if (on && !timer.isActive()) {
-            timer.start();
-        } else if (!on) {
-            timer.stop();
-        }
-    }
-    QTimer station_, recovery_, chrono_;
 };
 
 // The naive way: a sound effect started when the tick notices the beep.
@@ -224,10 +186,11 @@ int runTest(const QCommandLineParser& args)
     }
 
     RecordingTee tee(stream, naive.get());
-    SystemWallClock wallClock;
+    QtWallClock wallClock;
     SilentView view;
     TestRun* runPointer = nullptr;
-    TimerTicks ticks(runPointer);
+    QtRunTicks ticks([&] { runPointer->stationTick(); }, [&] { runPointer->recoveryTick(); },
+                     [&] { runPointer->chronoTick(); });
     FixedConfiguration configuration;
     NoSubjects subjects;
     TestRun run(profile, RunPorts{clock, wallClock, tee, view, ticks, configuration, subjects});
@@ -311,7 +274,8 @@ int analyse(const QCommandLineParser& args)
         std::fprintf(stderr, "cannot read %s\n", qPrintable(args.value("stream")));
         return 2;
     }
-    auto number = [](double value) { return QString::number(value, 'f', 2); };
+    // Rounded first, so that a drift of -0.001 ms reads 0.00.
+    auto number = [](double value) { return QString::number(std::round(value * 100) / 100 + 0.0, 'f', 2); };
     std::printf("%-34s %14s %14s\n", "", "stream sink", "QSoundEffect");
     printRow("beeps expected", stream, naive, [](const TimingReport& r) { return QString::number(r.expected); });
     printRow("beeps heard", stream, naive, [](const TimingReport& r) { return QString::number(r.heard); });
