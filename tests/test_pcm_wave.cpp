@@ -99,7 +99,7 @@ TEST(PcmWave, RejectsWhatItCannotPlay)
 
 // The shipped station beep: 8-bit mono at 11025 Hz, 5167 samples, a loud nearly square
 // tone of about 437 Hz over about 0.46 s with short fades, silent for the last few ms.
-TEST(PcmWave, StationBeepResourceIsTheSpecifiedSound)
+TEST(PcmWave, StationBeepResourceHasTheBeepsShape)
 {
     const auto wave = loadWaveResource(kStationBeepResource);
     ASSERT_TRUE(wave);
