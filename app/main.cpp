@@ -1,7 +1,7 @@
 #include "BuildConstants.h"
 #include "FontSubstitutes.h"
 #include "KorvelApplication.h"
-#include "PlaceholderMainWindow.h"
+#include "MainWindowFactory.h"
 #include "QtDesktopOpener.h"
 #include "TFormINI.h"
 
@@ -19,9 +19,8 @@ int main(int argc, char* argv[])
         QApplication::setApplicationDisplayName(QStringLiteral("KORVEL"));
         korvel::installFontSubstitutes();
         korvel::QtDesktopOpener opener;
-        korvel::TFormINI startup(opener, [] {
-            return std::make_unique<korvel::PlaceholderMainWindow>(korvel::build::kEdition);
-        });
+        korvel::MainWindowFactory mainWindow(korvel::build::kEdition, opener);
+        korvel::TFormINI startup(opener, [&mainWindow] { return mainWindow.make(); });
         QObject::connect(&startup, &korvel::TFormINI::mainWindowFinished, &app, &QCoreApplication::quit);
         startup.show();
         return QApplication::exec();

@@ -3,7 +3,10 @@
 #include "support/FakeRunPorts.h"
 #include "FlatButton.h"
 #include "support/ResultsFakes.h"
+#include "ResultsCommands.h"
+#include "SoundOutputCheck.h"
 #include "StoredColors.h"
+#include "SubjectsTable.h"
 #include "TForm1.h"
 #include "TestRun.h"
 
@@ -26,6 +29,18 @@ using testing::FakeDialogs;
 using testing::FakeWriter;
 using testing::RecordingSink;
 
+class FakeSoundCheck : public SoundOutputCheck {
+public:
+    bool soundAvailable() const override
+    {
+        ++checks;
+        return available;
+    }
+
+    bool available = true;
+    mutable int checks = 0;
+};
+
 struct Placed {
     const char* name;
     QRect rect;
@@ -44,6 +59,7 @@ protected:
             edition, MainWindowServices{.clock = clocks,
                                         .wallClock = clocks,
                                         .sound = sink,
+                                        .soundCheck = soundCheck,
                                         .dialogs = dialogs,
                                         .writer = writer,
                                         .applicationDirectory = appDir.path(),
@@ -105,6 +121,7 @@ protected:
     QTemporaryDir workingDir;
     FakeClocks clocks;
     RecordingSink sink{clocks};
+    FakeSoundCheck soundCheck;
     FakeDialogs dialogs;
     FakeWriter writer;
     int aboutWindows = 0;
@@ -296,6 +313,82 @@ TEST_F(MainWindowTest, AboutWindowAndItsReturn)
     click("BitBtnEmpezar");
     click("BitBtnGrupo");
     EXPECT_EQ(aboutWindows, 2);
+}
+
+TEST_F(MainWindowTest, MissingSoundOutputIsReportedOncePerActivation)
+{
+    soundCheck.available = false;
+    open();
+    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"alert", "warning"}));
+    EXPECT_EQ(dialogs.titles.back(), "KORVEL-Basket 2.0");
+    EXPECT_EQ(dialogs.texts.back(), "No se ha encontrado ninguna tarjeta de sonido instalada en su sistema.");
+    EXPECT_FALSE(window->run().soundAvailable());
+
+    // The focus coming back from the message box is no new activation.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(soundCheck.checks, 1);
+    EXPECT_EQ(dialogs.calls.size(), 2u);
+
+    click("Acercade");
+    EXPECT_EQ(soundCheck.checks, 2) << "coming back from the about window is";
+    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"alert", "warning", "alert", "warning"}));
+
+    soundCheck.available = true;
+    click("Acercade");
+    EXPECT_EQ(dialogs.calls.size(), 4u);
+    EXPECT_TRUE(window->run().soundAvailable());
+}
+
+TEST_F(MainWindowTest, SilentRunGoesOnWithoutBeeps)
+{
+    soundCheck.available = false;
+    open();
+    startEffortTestWithoutWarmUp();
+    clocks.now += 5340;
+    window->run().stationTick();
+    EXPECT_EQ(window->run().beepCount(), 1);
+    EXPECT_TRUE(sink.stationBeeps().empty());
+}
+
+TEST_F(MainWindowTest, RowButtonRecordsTheSubjectAndTheEndEnablesExport)
+{
+    open();
+    window->subjects().setCell(SubjectColumn::Name, 2, "Jugador dos");
+    startEffortTestWithoutWarmUp();
+    ASSERT_TRUE(window->subjects().isActive(2));
+    EXPECT_FALSE(child("BtnExportDatos")->isEnabled());
+    click("B02");
+    EXPECT_FALSE(window->subjects().isActive(2));
+    EXPECT_EQ(window->subjects().cell(SubjectColumn::PeriodsCompleted, 2), "0");
+    EXPECT_EQ(window->subjects().cell(SubjectColumn::MaxSpeed, 2), "4,2");
+    click("BitBtnStop");
+    EXPECT_TRUE(child("BtnExportDatos")->isEnabled());
+    EXPECT_TRUE(child("BtnBorrarTabla")->isEnabled());
+
+    click("BtnExportDatos");
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests.back().initialFolder, (workingDir.path() + QStringLiteral("/Export")).toStdString());
+    EXPECT_TRUE(window->results().resultsExported());
+}
+
+TEST_F(MainWindowTest, ChoosingAnotherModeAsksAboutResultsNotExported)
+{
+    open();
+    window->subjects().setCell(SubjectColumn::Name, 1, "Jugador uno");
+    startEffortTestWithoutWarmUp();
+    click("BitBtnStop");
+    dialogs.savePath.reset();  // "Yes", then the save dialog is cancelled: the results stay
+    click("BitBtnNuevo");
+    ASSERT_FALSE(window->subjects().cell(SubjectColumn::PeriodsCompleted, 1).empty());
+
+    dialogs.calls.clear();
+    dialogs.yesAnswer = false;
+    click("FlatRadioButton2");
+    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"alert", "yesNo"}));
+    EXPECT_EQ(dialogs.titles.back(), "Guardar datos");
+    EXPECT_TRUE(window->subjects().cell(SubjectColumn::PeriodsCompleted, 1).empty()) << "cleared after No";
 }
 
 TEST_F(MainWindowTest, EmpezarAnswersItsMnemonic)

@@ -12,6 +12,7 @@ class BeepSink;
 class ExportWriter;
 class MillisecondClock;
 class ResultsDialogs;
+class SoundOutputCheck;
 class WallClock;
 
 // What the main window uses outside itself; all must outlive the window.
@@ -19,6 +20,7 @@ struct MainWindowServices {
     MillisecondClock& clock;
     WallClock& wallClock;
     BeepSink& sound;
+    const SoundOutputCheck& soundCheck;
     ResultsDialogs& dialogs;
     ExportWriter& writer;
     // The executable's folder: the "Export" folder is made in it.

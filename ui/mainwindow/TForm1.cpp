@@ -10,9 +10,12 @@
 #include "PeriodTablesPanel.h"
 #include "ProgressGauge.h"
 #include "ResultsCommands.h"
+#include "ResultRecording.h"
 #include "ResultsDialogs.h"
+#include "SoundOutputCheck.h"
 #include "StartPanel.h"
 #include "StoredColors.h"
+#include "SubjectsPanel.h"
 #include "TestRun.h"
 #include "WindowRunView.h"
 
@@ -109,7 +112,6 @@ void TForm1::buildPanels()
     panelDuracion_ = makePanel(this, "PanelDuracion", profile_.panelColor);
     panelVelocidad_ = makePanel(this, "PanelVelocidad", profile_.panelColor);
     configuration_ = new ConfigurationPanel(profile_, this);
-    panelDeportistas_ = makePanel(this, "PanelDeportistas", profile_.panelColor);
 
     const std::array<Court, 4> courts{Court::Football, Court::Basket, Court::FutSal, Court::Voley};
     for (std::size_t i = 0; i < courts.size(); ++i) {
@@ -128,7 +130,8 @@ void TForm1::buildPanels()
 
 void TForm1::buildRun()
 {
-    // The panels take their places first: the live display lays itself out inside them.
+    // The panels built so far take their places first: the live display lays itself out
+    // inside them.
     layOut();
     live_ = std::make_unique<LiveDisplay>(profile_, LivePanels{.duration = panelDuracion_,
                                                                .speed = panelVelocidad_,
@@ -151,6 +154,9 @@ void TForm1::buildRun()
                                                         .configuration = *configuration_,
                                                         .subjects = *results_});
 
+    subjectsPanel_ = new SubjectsPanel(profile_, table_, *run_, this);
+    subjectsPanel_->showResultsButtons(results_->buttons());
+    results_->onButtonsChanged([this](ResultsButtons buttons) { subjectsPanel_->showResultsButtons(buttons); });
     parametros_ = new PeriodTablesPanel(run_->workingTable(), this);
     parametros_->hide();
 }
@@ -167,9 +173,9 @@ void TForm1::layOut()
     panelDuracion_->setGeometry(layout.panelDuracion);
     panelVelocidad_->setGeometry(layout.panelVelocidad);
     configuration_->setGeometry(layout.panelTipo);
-    panelDeportistas_->setGeometry(layout.panelDeportistas);
     startPanel_->setGeometry(rect());
-    if (parametros_ != nullptr) {
+    if (subjectsPanel_ != nullptr) {
+        subjectsPanel_->setGeometry(layout.panelDeportistas);
         parametros_->setGeometry(layout.panelParametros);
     }
 }
@@ -190,6 +196,10 @@ void TForm1::connectCommands()
     connect(configuration_, &ConfigurationPanel::newTestRequested, this, &TForm1::BitBtnNuevoClick);
     connect(configuration_, &ConfigurationPanel::periodPreviewed, this,
             [this](int period) { run_->previewPeriod(period); });
+    connect(subjectsPanel_, &SubjectsPanel::exportRequested, this, [this] { results_->exportResults(); });
+    connect(subjectsPanel_, &SubjectsPanel::clearRequested, this, [this] { results_->clearTable(); });
+    connect(subjectsPanel_, &SubjectsPanel::rowButtonPressed, this,
+            [this](int row) { recordResult(table_, row, run_->reading()); });
     connect(parametros_, &PeriodTablesPanel::workingTableEdited, this,
             [this](const std::vector<std::string>& lines) { run_->workingTable().setLines(lines); });
 }
@@ -212,7 +222,14 @@ void TForm1::FormActivate()
     baseDirectory_ = withSeparator(QDir::currentPath());
     // The export proposes this folder; without it the proposed file could not be written.
     makeExportFolder(baseDirectory_);
-    run_->setSoundAvailable(soundAvailable_);
+
+    const bool soundAvailable = services_.soundCheck.soundAvailable();
+    if (!soundAvailable) {
+        services_.dialogs.playAlert();
+        services_.dialogs.showWarning(QApplication::applicationDisplayName().toStdString(), kNoSoundCardMessage);
+    }
+    run_->setSoundAvailable(soundAvailable);
+
     ticks_.switchTicks({.station = false, .recovery = false, .chrono = ticks_.running().chrono});
     live_->gauge().setPosition(0);
 }

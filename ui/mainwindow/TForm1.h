@@ -21,6 +21,7 @@ class LiveDisplay;
 class PeriodTablesPanel;
 class ResultsCommands;
 class StartPanel;
+class SubjectsPanel;
 class TestRun;
 class WindowRunView;
 
@@ -72,7 +73,6 @@ private:
     MainWindowServices services_;
     const EditionProfile profile_;
     QString baseDirectory_;
-    bool soundAvailable_ = false;
     bool activatedOnce_ = false;
     SubjectsTable table_;
 
@@ -80,7 +80,7 @@ private:
     QWidget* panelDuracion_ = nullptr;
     QWidget* panelVelocidad_ = nullptr;
     ConfigurationPanel* configuration_ = nullptr;
-    QWidget* panelDeportistas_ = nullptr;
+    SubjectsPanel* subjectsPanel_ = nullptr;
     std::array<CourtPanel*, 4> courts_{};
     CourtPanel* court_ = nullptr;
     StartPanel* startPanel_ = nullptr;
