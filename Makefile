@@ -1,13 +1,22 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 
-.PHONY: run test deps build clean
+SANITIZE_BUILD_DIR ?= build-sanitize
+
+.PHONY: run test test-sanitize deps build build-sanitize clean
 
 run: build
 	$(BUILD_DIR)/bin/korvel
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The suite built with AddressSanitizer and UndefinedBehaviorSanitizer; the tests that measure
+# real-time sound are left out, since the sanitizers slow the program down on purpose.
+test-sanitize: build-sanitize
+	cd $(SANITIZE_BUILD_DIR) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j$(JOBS) -LE realtime
 
 deps:
 	tools/install-deps
@@ -16,5 +25,9 @@ build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
+build-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEL_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD_DIR) -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR)
