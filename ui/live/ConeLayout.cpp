@@ -68,12 +68,6 @@ QRect coneRect(Court court, int cone)
     return {topLeftsOf(court)[static_cast<std::size_t>(cone)], QSize(size, size)};
 }
 
-QPoint coneCentre(Court court, int cone)
-{
-    const QRect rect = coneRect(court, cone);
-    return rect.topLeft() + QPoint(rect.width() / 2, rect.height() / 2);
-}
-
 QString courtPanelName(Court court)
 {
     switch (court) {

@@ -11,7 +11,6 @@ namespace korvel {
 // belong to our court pictures, which are drawn from this same table.
 int coneCount(Court court);
 QRect coneRect(Court court, int cone);
-QPoint coneCentre(Court court, int cone);
 
 // The court panels' size.
 constexpr QSize kCourtPanelSize{332, 489};

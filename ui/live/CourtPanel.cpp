@@ -15,7 +15,7 @@ const QColor kRestMarker(192, 192, 192);
 
 }  // namespace
 
-CourtPanel::CourtPanel(Court court, QWidget* parent) : QFrame(parent), court_(court)
+CourtPanel::CourtPanel(Court court, QWidget* parent) : QFrame(parent)
 {
     setObjectName(courtPanelName(court));
     setFixedSize(kCourtPanelSize);

@@ -19,7 +19,6 @@ class CourtPanel : public QFrame {
 public:
     explicit CourtPanel(Court court, QWidget* parent = nullptr);
 
-    Court court() const { return court_; }
     int coneCount() const { return static_cast<int>(cones_.size()); }
     const ConeMarker& cone(int index) const { return *cones_.at(static_cast<std::size_t>(index)); }
     const ConeMarker& restMarker() const { return *restMarker_; }
@@ -39,7 +38,6 @@ public:
 private:
     void raiseMarkers();
 
-    Court court_;
     std::vector<CourtPicture*> pictures_;
     std::vector<ConeMarker*> cones_;
     ConeMarker* restMarker_;
