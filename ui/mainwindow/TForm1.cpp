@@ -77,7 +77,12 @@ TForm1::TForm1(SportEdition edition, MainWindowServices services, QWidget* paren
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The subjects panel commits a name still being typed as it goes, into the table: it must
+    // go while the table, a member, still exists, not with the other children afterwards.
+    delete subjectsPanel_;
+}
 
 void TForm1::FormCreate()
 {

@@ -25,7 +25,8 @@ class SubjectsPanel : public QFrame {
     Q_OBJECT
 
 public:
-    // The run is read when the popup opens, to know whether a test is running.
+    // The run is read when the popup opens, to know whether a test is running. The table must
+    // outlive the panel: a cell edit in progress is committed to it as the panel goes.
     SubjectsPanel(const EditionProfile& profile, SubjectsTable& table, const TestRun& run, QWidget* parent = nullptr);
     ~SubjectsPanel() override;
 
