@@ -125,7 +125,9 @@ session_start_sound() {
 
 # Records a sink's monitor as raw signed 16-bit mono at 44100 Hz; sets SESSION_LAST_PID.
 session_record() {
-  session_spawn parec -d "$1.monitor" --format=s16le --rate=44100 --channels=1 --file-format=raw "$2"
+  setsid parec -d "$1.monitor" --format=s16le --rate=44100 --channels=1 --latency-msec=50 >"$2" &
+  SESSION_PIDS+=("$!")
+  SESSION_LAST_PID=$!
   session_boost "$SESSION_LAST_PID"
 }
 
@@ -144,18 +146,14 @@ session_launch_korvel() {
   session_boost "$SESSION_KORVEL_PID"
 }
 
-# The id of the visible window with this exact caption, waiting up to `seconds` (default 30).
+# The id of the visible window whose caption matches an extended regular expression,
+# waiting up to `seconds` (default 30).
 session_window() {
-  local name="$1" seconds="${2:-30}" id
-  id="$(timeout "$seconds" xdotool search --sync --onlyvisible --name "^$name\$" 2>/dev/null | head -n 1)" ||
+  local pattern="$1" seconds="${2:-30}" id
+  id="$(timeout "$seconds" xdotool search --sync --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)" ||
     true
-  [ -n "$id" ] || { session_shot "missing-window"; session_fail "no window named '$name' after ${seconds}s"; }
+  [ -n "$id" ] || { session_shot "missing-window" >/dev/null; session_fail "no window matching '$pattern' after ${seconds}s"; }
   echo "$id"
-}
-
-# True while a visible window with this exact caption exists.
-session_has_window() {
-  xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
 # The screen position of a window's client origin (no window manager: the window is its client).
