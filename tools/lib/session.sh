@@ -131,10 +131,21 @@ session_record() {
   session_boost "$SESSION_LAST_PID"
 }
 
-# Stops a recorder and lets it write what it holds.
+# Stops a process started here (a recorder writes what it holds) and forgets it, so that the
+# clean-up never signals a process id the system has handed out again.
 session_stop() {
   kill "$1" 2>/dev/null || true
   wait "$1" 2>/dev/null || true
+  session_forget "$1"
+}
+
+# Forgets a process started here that has ended by itself.
+session_forget() {
+  local kept=() pid
+  for pid in "${SESSION_PIDS[@]}"; do
+    [ "$pid" = "$1" ] || kept+=("$pid")
+  done
+  SESSION_PIDS=("${kept[@]}")
 }
 
 # Starts build/bin/korvel (or KORVEL_BINARY) in the given working directory.
