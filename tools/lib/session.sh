@@ -100,6 +100,32 @@ session_start_display() {
   session_poll 20 test -s "$number_file" || { cat "$SESSION_DIR/xvfb.log" >&2; session_fail "Xvfb did not start"; }
   export DISPLAY=":$(head -n 1 "$number_file")"
   session_poll 20 xdotool getmouselocation >/dev/null 2>&1 || session_fail "display $DISPLAY does not answer"
+  session_spanish_keys
+}
+
+# A US keymap with the Spanish letters on keys of their own. xdotool otherwise maps a missing
+# letter onto a spare key for one stroke and maps it back at once, and the program, reading the
+# new mapping late, now and then drops the letter.
+session_spanish_keys() {
+  session_require xkbcomp
+  xkbcomp -w 0 - "$DISPLAY" 2>/dev/null <<'KEYMAP'
+xkb_keymap {
+  xkb_keycodes { include "evdev+aliases(qwerty)" };
+  xkb_types { include "complete" };
+  xkb_compat { include "complete" };
+  xkb_symbols {
+    include "pc+us+inet(evdev)"
+    key <FK13> { [ aacute, Aacute ] };
+    key <FK14> { [ eacute, Eacute ] };
+    key <FK15> { [ iacute, Iacute ] };
+    key <FK16> { [ oacute, Oacute ] };
+    key <FK17> { [ uacute, Uacute ] };
+    key <FK18> { [ ntilde, Ntilde ] };
+    key <FK19> { [ udiaeresis, Udiaeresis ] };
+  };
+  xkb_geometry { include "pc(pc105)" };
+};
+KEYMAP
 }
 
 # A PulseAudio daemon of our own with one null sink per name given, the first the default.
