@@ -1,5 +1,7 @@
 #include "LiveIcons.h"
 
+#include "DrawnPixmap.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -7,16 +9,6 @@
 
 namespace korvel {
 namespace {
-
-QPixmap drawn(int size, const std::function<void(QPainter&)>& draw)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return pixmap;
-}
 
 QIcon sameWhenDisabled(const QPixmap& pixmap)
 {
@@ -29,7 +21,7 @@ QIcon sameWhenDisabled(const QPixmap& pixmap)
 
 QIcon runningMarkIcon()
 {
-    return sameWhenDisabled(drawn(28, [](QPainter& p) {
+    return sameWhenDisabled(drawnPixmap(28, [](QPainter& p) {
         const QColor red(220, 20, 20);
         p.setPen(QPen(red, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(red);
@@ -45,7 +37,7 @@ QIcon runningMarkIcon()
 
 QIcon restingMarkIcon()
 {
-    return sameWhenDisabled(drawn(28, [](QPainter& p) {
+    return sameWhenDisabled(drawnPixmap(28, [](QPainter& p) {
         const QColor green(0, 128, 0);
         p.setPen(QPen(green, 2));
         p.setBrush(QColor(200, 255, 200));

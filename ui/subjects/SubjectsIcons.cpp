@@ -1,5 +1,7 @@
 #include "SubjectsIcons.h"
 
+#include "DrawnPixmap.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -7,23 +9,10 @@
 #include <functional>
 
 namespace korvel {
-namespace {
-
-QPixmap drawn(int size, const std::function<void(QPainter&)>& draw)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return pixmap;
-}
-
-}  // namespace
 
 QIcon exportIcon()
 {
-    return QIcon(drawn(20, [](QPainter& p) {
+    return QIcon(drawnPixmap(20, [](QPainter& p) {
         QPainterPath page;
         page.moveTo(3, 1);
         page.lineTo(13, 1);
@@ -50,7 +39,7 @@ QIcon exportIcon()
 
 QIcon clearTableIcon()
 {
-    return QIcon(drawn(20, [](QPainter& p) {
+    return QIcon(drawnPixmap(20, [](QPainter& p) {
         p.setPen(QPen(QColor(40, 40, 120), 1));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(2.5, 3.5, 15, 13));
@@ -67,7 +56,7 @@ QIcon clearTableIcon()
 
 QIcon rowButtonIcon()
 {
-    return QIcon(drawn(13, [](QPainter& p) {
+    return QIcon(drawnPixmap(13, [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 150, 0));
         p.drawPolygon(QPolygonF{QPointF(1, 4.5), QPointF(6, 4.5), QPointF(6, 1), QPointF(12, 6.5), QPointF(6, 12),
@@ -77,7 +66,7 @@ QIcon rowButtonIcon()
 
 QIcon reactivateIcon()
 {
-    return QIcon(drawn(16, [](QPainter& p) {
+    return QIcon(drawnPixmap(16, [](QPainter& p) {
         const QColor orange(240, 130, 0);
         p.setPen(QPen(orange, 2.5, Qt::SolidLine, Qt::FlatCap));
         p.setBrush(Qt::NoBrush);
