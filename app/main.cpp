@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "BuildConstants.h"
 #include "FontSubstitutes.h"
 #include "KorvelApplication.h"
@@ -16,7 +17,7 @@ int main(int argc, char* argv[])
     // Errors inside events are reported by the application and the program goes on; one that
     // gets this far, such as a window that cannot be built, ends the program.
     try {
-        QApplication::setApplicationDisplayName(QStringLiteral("KORVEL"));
+        korvel::ApplicationTitle::set(QStringLiteral("KORVEL"));
         korvel::installFontSubstitutes();
         korvel::QtDesktopOpener opener;
         korvel::MainWindowFactory mainWindow(korvel::build::kEdition, opener);

@@ -1,5 +1,7 @@
 #include "KorvelApplication.h"
 
+#include "ApplicationTitle.h"
+
 #include "support/ErrorBoxRecorder.h"
 
 #include <QMouseEvent>
@@ -33,7 +35,7 @@ protected:
 
 class KorvelApplicationTest : public testing::Test {
 protected:
-    KorvelApplicationTest() { QApplication::setApplicationDisplayName(QStringLiteral("KORVEL-Basket 2.0")); }
+    KorvelApplicationTest() { ApplicationTitle::set(QStringLiteral("KORVEL-Basket 2.0")); }
 
     ErrorBoxRecorder recorder;
     FailingWidget widget;

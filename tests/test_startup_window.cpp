@@ -1,5 +1,6 @@
 #include "TFormINI.h"
 
+#include "ApplicationTitle.h"
 #include "EffectLabel.h"
 #include "FlatButton.h"
 #include "support/ErrorBoxRecorder.h"
@@ -230,7 +231,7 @@ TEST_P(StartupWindowEditionTest, ShowsTheEditionsTextsAndOpensItsPage)
     const QString title = QString::fromUtf8(expected.title);
 
     EXPECT_EQ(window->edition(), expected.edition);
-    EXPECT_EQ(QApplication::applicationDisplayName(), title);
+    EXPECT_EQ(ApplicationTitle::text(), title);
     EXPECT_EQ(window->findChild<EffectLabel*>(QStringLiteral("LabelEffect3"))->text(), title);
     EXPECT_EQ(child<QLabel>(*window, "LabelTitulo2")->text(), title);
     EXPECT_EQ(child<QLabel>(*window, "Label2")->text(), QString::fromUtf8(expected.subtitle));

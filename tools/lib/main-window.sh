@@ -2,10 +2,10 @@
 # (826 x 592 client area), and the steps of a session that several scripts share.
 # Needs tools/lib/session.sh.
 
-# Window captions as patterns: Qt may add the application's name after a dash.
-readonly KORVEL_STARTUP_CAPTION="^KORVEL( — .*)?$"
-readonly KORVEL_MAIN_CAPTION="^KORVEL-Basket 2\.0: OSKABEL en Baloncesto( — .*)?$"
-readonly KORVEL_SAVE_CAPTION="^Exportación de Registros de PRAXIMO\.\.\.( — .*)?$"
+# Window captions, exact: nothing may be appended to them.
+readonly KORVEL_STARTUP_CAPTION="^KORVEL$"
+readonly KORVEL_MAIN_CAPTION="^KORVEL-Basket 2\.0: OSKABEL en Baloncesto$"
+readonly KORVEL_SAVE_CAPTION="^Exportación de Registros de PRAXIMO\.\.\.$"
 
 # The command bar: six buttons 53 high at the top, 137 wide from the left edge.
 readonly KORVEL_INICIAR=(345 27)

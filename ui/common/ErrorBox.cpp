@@ -1,5 +1,7 @@
 #include "ErrorBox.h"
 
+#include "ApplicationTitle.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,7 +9,7 @@ namespace korvel {
 
 void ErrorBox::show(const QString& message)
 {
-    const QString caption = QApplication::applicationDisplayName();
+    const QString caption = ApplicationTitle::text();
     if (presenter()) {
         presenter()(caption, message);
         return;

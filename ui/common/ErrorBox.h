@@ -7,7 +7,7 @@
 namespace korvel {
 
 // The standard error box for an error caught in an event handler or in a window's set-up:
-// captioned with the application's display title, one "OK" button, and the program goes on.
+// captioned with the application's title, one "OK" button, and the program goes on.
 class ErrorBox {
 public:
     using Presenter = std::function<void(const QString& caption, const QString& message)>;

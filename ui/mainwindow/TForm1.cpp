@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "ApplicationTitle.h"
 #include "CommandBar.h"
 #include "ConfigurationPanel.h"
 #include "CourtPanel.h"
@@ -19,7 +20,6 @@
 #include "TestRun.h"
 #include "WindowRunView.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QScreen>
@@ -100,7 +100,7 @@ void TForm1::FormCreate()
     buildRun();
 
     const QString title = QString::fromStdString(profile_.editionTitle);
-    QApplication::setApplicationDisplayName(title);
+    ApplicationTitle::set(title);
     setWindowTitle(title + QStringLiteral(": OSKABEL en ") + QString::fromStdString(profile_.sportName));
     configuration_->setPeriodMaximum(run_->workingTable().entryCount());
     paintPanel(this, profile_.backColor);
@@ -231,7 +231,7 @@ void TForm1::FormActivate()
     const bool soundAvailable = services_.soundCheck.soundAvailable();
     if (!soundAvailable) {
         services_.dialogs.playAlert();
-        services_.dialogs.showWarning(QApplication::applicationDisplayName().toStdString(), kNoSoundCardMessage);
+        services_.dialogs.showWarning(ApplicationTitle::text().toStdString(), kNoSoundCardMessage);
     }
     run_->setSoundAvailable(soundAvailable);
 

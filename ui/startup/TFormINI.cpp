@@ -1,5 +1,6 @@
 #include "TFormINI.h"
 
+#include "ApplicationTitle.h"
 #include "BusyPointer.h"
 #include "CreditsLists.h"
 #include "DesktopOpener.h"
@@ -278,7 +279,7 @@ void TFormINI::FormCreate()
     // window is right as soon as its set-up ends.
     layoutVersionPanel();
 
-    QApplication::setApplicationDisplayName(title);
+    ApplicationTitle::set(title);
 
     panelMarca_->resize(imageMarca_->width() + 2, imageMarca_->height() + 2);
     panelMarca_->move(width() / 2 - panelMarca_->width() / 2,
