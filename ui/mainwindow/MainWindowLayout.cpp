@@ -1,5 +1,7 @@
 #include "MainWindowLayout.h"
 
+#include "LiveDisplay.h"
+
 namespace korvel {
 namespace {
 
@@ -13,7 +15,6 @@ constexpr int kCourtBottomMargin = 24;
 constexpr int kWorkLeft = 26;
 constexpr int kWorkWidth = 437;
 constexpr int kDuracionHeight = 98;
-constexpr int kRunningMarkHeight = 41;
 constexpr int kMarkMargin = 4;
 constexpr int kPanelGap = 5;
 constexpr QRect kParametros(761, -52, 358, 267);
@@ -42,7 +43,7 @@ MainWindowLayout layOutMainWindow(QSize client)
     layout.courtPanel = QRect(QPoint(kCourtLeft, workTop), kCourtSize);
     layout.panelDuracion = QRect(kWorkLeft, workTop, kWorkWidth, kDuracionHeight);
     layout.panelVelocidad = QRect(kWorkLeft, bottomOf(layout.panelDuracion) + kPanelGap, kWorkWidth,
-                                  kRunningMarkHeight + kMarkMargin);
+                                  LiveDisplay::kMarkHeight + kMarkMargin);
     layout.panelTipo = QRect(kWorkLeft, workTop, kWorkWidth, bottomOf(layout.panelVelocidad) - workTop);
     const int subjectsTop = bottomOf(layout.panelVelocidad) + kPanelGap;
     layout.panelDeportistas =
