@@ -3,6 +3,7 @@
 #include "CircuitDiagram.h"
 #include "FlatButton.h"
 #include "HelpTexts.h"
+#include "PaintBackground.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -36,10 +37,7 @@ HelpPanel::HelpPanel(SportEdition edition, QWidget* mainWindow)
 {
     setObjectName(QStringLiteral("ScrollBox1"));
     setFrameShape(QFrame::NoFrame);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    paintBackground(*this, Qt::white);
 
     diagrams_[Court::Football] = addDiagram(Court::Football, "ImageHlp_Futbol", {16, 62, 290, 480});
     diagrams_[Court::Basket] = addDiagram(Court::Basket, "ImageHlp_Basket", {20, 140, 290, 484});

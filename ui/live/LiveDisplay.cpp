@@ -4,6 +4,7 @@
 #include "FlatButton.h"
 #include "FlatLabels.h"
 #include "LiveIcons.h"
+#include "NamedColors.h"
 #include "ProgressGauge.h"
 #include "StoredColors.h"
 #include "TestRun.h"
@@ -16,10 +17,7 @@
 namespace korvel {
 namespace {
 
-const QColor kSilver(192, 192, 192);
-const QColor kNavy(0, 0, 128);
 const QColor kDarkRed(193, 0, 0);
-const QColor kGreen(0, 128, 0);
 
 constexpr StoredColor kEffortBannerBack = 255;
 constexpr StoredColor kRecoveryBannerText = 32768;

@@ -2,6 +2,8 @@
 
 #include "FlatLabels.h"
 #include "FlatRadioButton.h"
+#include "NamedColors.h"
+#include "PaintBackground.h"
 #include "PeriodField.h"
 #include "PickList.h"
 #include "StoredColors.h"
@@ -30,25 +32,14 @@ constexpr QRect kPeriodField(25, 4, 40, 26);
 constexpr QRect kSpeedHeading(310, 90, 103, 16);
 constexpr QRect kSpeedBox(317, 0, 96, 29);
 
-const QColor kBoxSilver(192, 192, 192);
-const QColor kSpeedGreen(0, 128, 0);
 const QColor kOptionDot = toQColor(5411654);
 const QColor kOptionPressed = toQColor(10538392);
-const QColor kNavy(0, 0, 128);
 
 // A box hangs one pixel into the bottom of its heading.
 QRect hungBelow(const QRect& heading, QRect box)
 {
     box.moveTop(heading.y() + heading.height() - 1);
     return box;
-}
-
-void paintBackground(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QLabel* makeNamedHeading(QWidget* parent, const char* name, const QString& caption)
@@ -64,7 +55,7 @@ QFrame* makeBox(QWidget* parent, const char* name)
     box->setObjectName(QLatin1String(name));
     box->setFrameShape(QFrame::Panel);
     box->setFrameShadow(QFrame::Raised);
-    paintBackground(box, kBoxSilver);
+    paintBackground(*box, kSilver);
     return box;
 }
 
@@ -90,7 +81,7 @@ ConfigurationPanel::ConfigurationPanel(const EditionProfile& profile, QWidget* p
     : QFrame(parent), profile_(profile)
 {
     setObjectName(QStringLiteral("PanelTipo"));
-    paintBackground(this, toQColor(profile_.panelColor));
+    paintBackground(*this, toQColor(profile_.panelColor));
     setMouseTracking(true);
     buildControls();
     placeControls();
@@ -171,8 +162,8 @@ void ConfigurationPanel::buildControls()
     speedBox_->setAlignment(Qt::AlignCenter);
     speedBox_->setFont(arialFont(15, true));
     QPalette green = speedBox_->palette();
-    green.setColor(QPalette::Base, kBoxSilver);
-    green.setColor(QPalette::Text, kSpeedGreen);
+    green.setColor(QPalette::Base, kSilver);
+    green.setColor(QPalette::Text, kGreen);
     speedBox_->setPalette(green);
 
     // Until a mode is chosen only the title and the two options show.

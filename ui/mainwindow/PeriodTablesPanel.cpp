@@ -1,6 +1,7 @@
 #include "PeriodTablesPanel.h"
 
 #include "EditionProfile.h"
+#include "PaintBackground.h"
 #include "PositiveWholeNumberDelegate.h"
 #include "StoredColors.h"
 
@@ -33,10 +34,7 @@ PeriodTablesPanel::PeriodTablesPanel(const PeriodTable& workingTable, QWidget* p
     setObjectName(QStringLiteral("PanelParametros"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(kPanelColor));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    paintBackground(*this, toQColor(kPanelColor));
     resize(358, 267);
 
     addList(QStringLiteral("Fútbol"), profileFor(SportEdition::Futbol).periodTable, 0);

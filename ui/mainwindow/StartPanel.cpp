@@ -2,6 +2,8 @@
 
 #include "EffectLabel.h"
 #include "FlatButton.h"
+#include "NamedColors.h"
+#include "PaintBackground.h"
 #include "StartPictures.h"
 
 #include <QIcon>
@@ -19,9 +21,7 @@ constexpr QSize kStartButton(233, 72);
 constexpr int kButtonGap = 8;
 constexpr int kButtonsTop = 474;
 
-const QColor kSilver(192, 192, 192);
 const QColor kMaroon(128, 0, 0);
-const QColor kGrey(128, 128, 128);
 
 QFont italicFont(const QString& family, int pixels, bool bold)
 {
@@ -51,10 +51,7 @@ StartPanel::StartPanel(const EditionProfile& profile, QWidget* parent) : QFrame(
     setObjectName(QStringLiteral("PanelInicio"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kSilver);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    paintBackground(*this, kSilver);
 
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("ImagePpal"));

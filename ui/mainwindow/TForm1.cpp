@@ -8,6 +8,7 @@
 #include "HelpPanel.h"
 #include "LiveDisplay.h"
 #include "MainWindowLayout.h"
+#include "PaintBackground.h"
 #include "PeriodTablesPanel.h"
 #include "ProgressGauge.h"
 #include "ResultsCommands.h"
@@ -48,19 +49,11 @@ void makeExportFolder(const QString& baseDirectory)
     }
 }
 
-void paintPanel(QWidget* panel, StoredColor color)
-{
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
-}
-
 QWidget* makePanel(QWidget* window, const char* name, StoredColor color)
 {
     auto* panel = new QFrame(window);
     panel->setObjectName(QLatin1String(name));
-    paintPanel(panel, color);
+    paintBackground(*panel, toQColor(color));
     return panel;
 }
 
@@ -103,7 +96,7 @@ void TForm1::FormCreate()
     ApplicationTitle::set(title);
     setWindowTitle(title + QStringLiteral(": OSKABEL en ") + QString::fromStdString(profile_.sportName));
     configuration_->setPeriodMaximum(run_->workingTable().entryCount());
-    paintPanel(this, profile_.backColor);
+    paintBackground(*this, toQColor(profile_.backColor));
 
     configuration_->raise();
     startPanel_->raise();

@@ -9,6 +9,7 @@
 #include "ErrorBox.h"
 #include "FixedRowHeightDelegate.h"
 #include "FlatButton.h"
+#include "NamedColors.h"
 #include "StartupEditionTexts.h"
 #include "SvgPicture.h"
 
@@ -25,9 +26,6 @@
 namespace korvel {
 namespace {
 
-const QColor kGrey(128, 128, 128);
-const QColor kSilver(192, 192, 192);
-const QColor kNavy(0, 0, 128);
 const QColor kListGrey(228, 228, 228);
 
 constexpr int kClientWidth = 323;

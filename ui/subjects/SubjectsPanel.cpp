@@ -2,6 +2,8 @@
 
 #include "FlatButton.h"
 #include "FlatLabels.h"
+#include "NamedColors.h"
+#include "PaintBackground.h"
 #include "StoredColors.h"
 #include "SubjectsGrid.h"
 #include "SubjectsIcons.h"
@@ -18,7 +20,6 @@
 namespace korvel {
 namespace {
 
-const QColor kSilver(192, 192, 192);
 const QColor kRowButtonBorder(0, 150, 0);
 
 FlatButton* makeToolButton(const QString& name, const QString& hint, const QIcon& icon,
@@ -41,10 +42,7 @@ SubjectsPanel::SubjectsPanel(const EditionProfile& profile, SubjectsTable& table
     : QFrame(parent), table_(table), run_(run)
 {
     setObjectName(QStringLiteral("PanelDeportistas"));
-    setAutoFillBackground(true);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, toQColor(profile.panelColor));
-    setPalette(ground);
+    paintBackground(*this, toQColor(profile.panelColor));
 
     titleBar_ = makeTitleBar(QStringLiteral("Deportistas"), toQColor(profile.highlightColor), this);
     clearButton_ = makeToolButton(QStringLiteral("BtnBorrarTabla"),

@@ -1,5 +1,6 @@
 #include "SubjectsTableModel.h"
 
+#include "NamedColors.h"
 #include "SubjectsTable.h"
 
 #include <QBrush>
@@ -8,8 +9,6 @@
 namespace korvel {
 namespace {
 
-const QColor kSilver(192, 192, 192);
-const QColor kGrey(128, 128, 128);
 const QColor kHeaderGround(87, 87, 87);
 
 struct ColumnLook {
